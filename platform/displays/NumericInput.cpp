@@ -2,22 +2,39 @@
 
 #include <QFocusEvent>
 #include <QLocale>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
+#include <QValidator>
 
 namespace quorvel {
 
 namespace {
+
 const QString kUnits = QStringLiteral(u" \u03BCm");
-}
+
+// A decimal number of at most kMaxChars characters; "", "-" and "." are
+// accepted on the way to one.
+class DecimalValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        static const QRegularExpression pattern(QStringLiteral("\\A-?[0-9]*\\.?[0-9]*\\z"));
+        if (input.size() > NumericInput::kMaxChars || !pattern.match(input).hasMatch())
+            return Invalid;
+        bool ok = false;
+        QLocale::c().toDouble(input, &ok);
+        return ok ? Acceptable : Intermediate;
+    }
+};
+
+} // namespace
 
 NumericInput::NumericInput(QWidget* parent) : QLineEdit(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Only what the user types is checked; the resting text with its units
     // is put in by setText, which the validator does not see.
-    const QRegularExpression pattern(QStringLiteral("(?=.{0,11}$)-?[0-9]*\\.?[0-9]*"));
-    auto* validator = new QRegularExpressionValidator(pattern, this);
-    setValidator(validator);
+    setValidator(new DecimalValidator(this));
     connect(this, &QLineEdit::editingFinished, this, &NumericInput::commit);
     showResting();
 }
