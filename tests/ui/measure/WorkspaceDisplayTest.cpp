@@ -162,6 +162,12 @@ TEST_F(WorkspaceFixture, fullGroupColoursTheBarThatShows)
     EXPECT_EQ(chart().barAt(chart().barCount() - 1).colour, WorkspaceDisplay::kRed);
     live(300);   // 30.0, in range
     EXPECT_EQ(chart().barAt(chart().barCount() - 1).colour, BarChart::kGreen);
+
+    // New limits recolour the group, the shown bar at 65530 included.
+    limits.LimitHi = 25.0f;
+    display->recolourAfterLimit();
+    EXPECT_EQ(chart().barAt(0).colour, WorkspaceDisplay::kRed);
+    EXPECT_EQ(chart().barAt(chart().barCount() - 1).colour, WorkspaceDisplay::kRed);
 }
 
 // After a save the group is empty but the saved bars are still up; the
