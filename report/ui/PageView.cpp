@@ -15,10 +15,6 @@ constexpr int kGap = 16;   // pixels around and between pages
 PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setObjectName(QStringLiteral("pageView"));
-    viewport()->setAutoFillBackground(true);
-    QPalette pal = viewport()->palette();
-    pal.setColor(QPalette::Window, QColor(128, 128, 128));
-    viewport()->setPalette(pal);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -125,9 +121,10 @@ void PageView::scrollContentsBy(int, int)
 
 void PageView::paintEvent(QPaintEvent* event)
 {
+    QPainter p(viewport());
+    p.fillRect(event->rect(), QColor(128, 128, 128));
     if (!report_ || report_->pages.empty())
         return;
-    QPainter p(viewport());
     const QSizeF size = pageSizePx();
     const double stride = pageStride();
     const double top = verticalScrollBar()->value();
