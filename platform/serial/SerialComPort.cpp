@@ -38,8 +38,7 @@ SerialComPort::~SerialComPort()
 
 bool SerialComPort::open(const QString& device, QString* error)
 {
-    if (port_.isOpen())
-        close();
+    close();
     port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite)) {
         if (error)
@@ -53,6 +52,7 @@ bool SerialComPort::open(const QString& device, QString* error)
         return false;
     }
     collector_.reset();
+    open_ = true;
     log_.portOpened(device);
     return true;
 }
@@ -77,11 +77,14 @@ bool SerialComPort::configure(QString* error)
 
 void SerialComPort::close()
 {
-    if (!port_.isOpen())
+    if (!open_)
         return;
+    open_ = false;
     collector_.reset();
-    port_.clear(QSerialPort::AllDirections);
-    port_.close();
+    if (port_.isOpen()) {
+        port_.clear(QSerialPort::AllDirections);
+        port_.close();
+    }
     port_.clearError();
     lampsOff();
     QString error;
@@ -91,9 +94,12 @@ void SerialComPort::close()
 
 void SerialComPort::onError(QSerialPort::SerialPortError error)
 {
-    if (error != QSerialPort::ResourceError || !port_.isOpen())
+    // A pulled USB adapter gives a resource error; a hung-up terminal reads
+    // end-of-file, which QSerialPort reports as a read error and repeats.
+    // Either way the device is gone: close, then say so once. QSerialPort
+    // may already have closed itself, so ask our own flag.
+    if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !open_)
         return;
-    // The device went away (a USB adapter pulled): close, then say so once.
     const QString reason = port_.errorString();
     log_.note(QStringLiteral("device lost: ") + reason);
     close();

@@ -41,7 +41,7 @@ public:
     void setListener(ComPortListener* listener) override { listener_ = listener; }
     bool open(const QString& device, QString* error) override;
     void close() override;
-    bool isOpen() const override { return port_.isOpen(); }
+    bool isOpen() const override { return open_ && port_.isOpen(); }
     int outBuffFree() const override;
     void write(const uint8_t* data, int len) override;
     void flush(int maxMs) override;
@@ -67,6 +67,7 @@ private:
 
     QSerialPort port_;
     ComPortListener* listener_ = nullptr;
+    bool open_ = false;   // ours, since QSerialPort closes itself on a lost device
     PacketCollector collector_;
     QElapsedTimer clock_;
     EventLog log_;
