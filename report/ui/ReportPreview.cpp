@@ -62,30 +62,9 @@ void ReportPreview::buildToolBar(bool printersAvailable)
 {
     auto* bar = new QToolBar(this);
     layout()->addWidget(bar);
-    QAction* out = bar->addAction(tr("Zoom Out"), this, &ReportPreview::zoomOut);
-    out->setShortcut(QKeySequence::ZoomOut);
-    zoomBox_ = new QComboBox(bar);
-    zoomBox_->setObjectName(QStringLiteral("zoomBox"));
-    zoomBox_->addItem(tr("Page Width"));
-    zoomBox_->addItem(tr("Whole Page"));
-    for (double step : kZoomSteps)
-        zoomBox_->addItem(QStringLiteral("%1%").arg(step));
-    bar->addWidget(zoomBox_);
-    connect(zoomBox_, &QComboBox::activated, this, &ReportPreview::applyZoomChoice);
-    QAction* in = bar->addAction(tr("Zoom In"), this, &ReportPreview::zoomIn);
-    in->setShortcut(QKeySequence::ZoomIn);
+    addZoomControls(bar);
     bar->addSeparator();
-    pageBox_ = new QSpinBox(bar);
-    pageBox_->setObjectName(QStringLiteral("pageBox"));
-    pageBox_->setRange(1, std::max(1, pages_.pageCount()));
-    pageBox_->setPrefix(tr("Page "));
-    bar->addWidget(pageBox_);
-    pageCount_ = new QLabel(tr(" of %1 ").arg(pages_.pageCount()), bar);
-    bar->addWidget(pageCount_);
-    connect(pageBox_, &QSpinBox::valueChanged, this, [this](int page) {
-        if (view_->currentPage() != page - 1)
-            view_->showPage(page - 1);
-    });
+    addPageControls(bar);
     bar->addSeparator();
     QAction* printAction = bar->addAction(tr("Print…"), this, &ReportPreview::print);
     printAction->setObjectName(QStringLiteral("printAction"));
@@ -99,6 +78,37 @@ void ReportPreview::buildToolBar(bool printersAvailable)
     bar->addSeparator();
     QAction* close = bar->addAction(tr("Close"), this, &QDialog::reject);
     close->setObjectName(QStringLiteral("closeAction"));
+}
+
+void ReportPreview::addZoomControls(QToolBar* bar)
+{
+    QAction* out = bar->addAction(tr("Zoom Out"), this, &ReportPreview::zoomOut);
+    out->setShortcut(QKeySequence::ZoomOut);
+    zoomBox_ = new QComboBox(bar);
+    zoomBox_->setObjectName(QStringLiteral("zoomBox"));
+    zoomBox_->addItem(tr("Page Width"));
+    zoomBox_->addItem(tr("Whole Page"));
+    for (double step : kZoomSteps)
+        zoomBox_->addItem(QStringLiteral("%1%").arg(step));
+    bar->addWidget(zoomBox_);
+    connect(zoomBox_, &QComboBox::activated, this, &ReportPreview::applyZoomChoice);
+    QAction* in = bar->addAction(tr("Zoom In"), this, &ReportPreview::zoomIn);
+    in->setShortcut(QKeySequence::ZoomIn);
+}
+
+void ReportPreview::addPageControls(QToolBar* bar)
+{
+    pageBox_ = new QSpinBox(bar);
+    pageBox_->setObjectName(QStringLiteral("pageBox"));
+    pageBox_->setRange(1, std::max(1, pages_.pageCount()));
+    pageBox_->setPrefix(tr("Page "));
+    bar->addWidget(pageBox_);
+    pageCount_ = new QLabel(tr(" of %1 ").arg(pages_.pageCount()), bar);
+    bar->addWidget(pageCount_);
+    connect(pageBox_, &QSpinBox::valueChanged, this, [this](int page) {
+        if (view_->currentPage() != page - 1)
+            view_->showPage(page - 1);
+    });
 }
 
 void ReportPreview::applyZoomChoice(int index)
@@ -174,7 +184,7 @@ void ReportPreview::print()
     QProgressDialog progress(QString(), tr("Cancel"), 0, int(pages.size()), this);
     progress.setWindowTitle(report_.title());
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(400);
+    progress.setMinimumDuration(progressDelayMs_);
     if (printPages(printer, pages_, pages, pageProgress(progress, tr("Printing"))))
         status_->setText(tr("  Sent %n page(s) to %1.", nullptr, int(pages.size())).arg(printer.printerName()));
     else if (!progress.wasCanceled())
@@ -197,7 +207,7 @@ bool ReportPreview::applyPageLayout(const QPageLayout& layout)
     ReportTemplate& tmpl = report_.reportTemplate();
     const PageSetup former = tmpl.page;
     tmpl.page = PageSetup::fromPageLayout(layout);
-    auto prepared = prepareWithProgress(this, report_);
+    auto prepared = prepareWithProgress(this, report_, progressDelayMs_);
     if (!prepared) {
         tmpl.page = former;
         return false;
@@ -225,7 +235,7 @@ bool ReportPreview::exportPdfTo(const QString& fileName)
     QProgressDialog progress(QString(), tr("Cancel"), 0, pages_.pageCount(), this);
     progress.setWindowTitle(report_.title());
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(400);
+    progress.setMinimumDuration(progressDelayMs_);
     const PdfResult result = exportReportPdf(pages_, fileName, report_.title(),
                                              pageProgress(progress, tr("Writing")));
     if (result.ok) {

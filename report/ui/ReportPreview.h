@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QPageLayout;
 class QSpinBox;
+class QToolBar;
 
 namespace quorvel {
 
@@ -29,6 +30,8 @@ public:
     // again. A cancelled preparation keeps the former page and pages.
     bool applyPageLayout(const QPageLayout& layout);
     bool exportPdfTo(const QString& fileName);
+    // How long long work runs before its progress window shows.
+    void setProgressDelay(int ms) { progressDelayMs_ = ms; }
 
 public slots:
     void print();
@@ -39,6 +42,8 @@ public slots:
 
 private:
     void buildToolBar(bool printersAvailable);
+    void addZoomControls(QToolBar* bar);
+    void addPageControls(QToolBar* bar);
     void applyZoomChoice(int index);
     void showZoom();
     void showPageNumber(int index);
@@ -52,6 +57,7 @@ private:
     QLabel* pageCount_ = nullptr;
     QLabel* status_ = nullptr;
     QString lastPdfDir_;
+    int progressDelayMs_ = 400;
 };
 
 } // namespace quorvel

@@ -119,6 +119,7 @@ TEST_F(ReportPreviewTest, pageSetupReprepareKeepsTheNewPageForLaterPrints)
 TEST_F(ReportPreviewTest, aCancelledPageSetupPreparationKeepsTheFormerPageAndPages)
 {
     ReportPreview preview(report, prepare(TDataRec::kMaxCount), true);
+    preview.setProgressDelay(0);
     cancelProgressWhenShown();
     EXPECT_FALSE(preview.applyPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
                                                      QMarginsF())));
