@@ -61,7 +61,7 @@ QString DataReport::rowText(int index, float value) const
     QString number = QString::asprintf("%8.1f", double(value));
     number.replace(QLatin1Char('.'), locale_.decimalPoint());
     return QLatin1Char('[') + QString::number(index) + QLatin1Char(']') + number
-        + QStringLiteral("  μm");
+        + QStringLiteral("  \u03BCm");   // Greek small mu
 }
 
 } // namespace quorvel

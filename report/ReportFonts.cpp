@@ -7,10 +7,11 @@ namespace quorvel {
 QStringList fallbackFamilies(const QString& family)
 {
     QStringList families{family};
-    if (family == QStringLiteral("黑体"))
+    // 黑体 and 宋体, escaped so that every compiler reads them alike.
+    if (family == QStringLiteral("\u9ED1\u4F53"))
         families << QStringLiteral("SimHei") << QStringLiteral("Noto Sans CJK SC")
                  << QStringLiteral("WenQuanYi Micro Hei") << QStringLiteral("WenQuanYi Zen Hei");
-    else if (family == QStringLiteral("宋体"))
+    else if (family == QStringLiteral("\u5B8B\u4F53"))
         families << QStringLiteral("SimSun") << QStringLiteral("Noto Serif CJK SC")
                  << QStringLiteral("AR PL UMing CN") << QStringLiteral("WenQuanYi Micro Hei")
                  << QStringLiteral("WenQuanYi Zen Hei");

@@ -71,10 +71,11 @@ ReportObject rule(const char* name, double y)
 
 ReportBand pageHeader()
 {
-    const FontSpec song{QStringLiteral("宋体"), 10, false, kGb2312};
-    ReportBand b{QStringLiteral("页头1"), BandKind::PageHeader, 170, 1, 0, 0, {}};
+    // Names escaped so that every compiler reads them alike: 宋体, 页头1, 黑体.
+    const FontSpec song{QStringLiteral("\u5B8B\u4F53"), 10, false, kGb2312};
+    ReportBand b{QStringLiteral("\u9875\u59341"), BandKind::PageHeader, 170, 1, 0, 0, {}};
     ReportObject title = headerMemo("Memo1", 36, 4, 97, 25, QStringLiteral("[Title]"),
-                                    {QStringLiteral("黑体"), 18, true, kGb2312});
+                                    {QStringLiteral("\u9ED1\u4F53"), 18, true, kGb2312});
     title.keepAtLeftMargin = true;
     b.objects.push_back(title);
     b.objects.push_back(headerMemo("Memo3", 206, 13, 96, 20, QStringLiteral("[describ1]"),
@@ -96,7 +97,8 @@ ReportBand pageHeader()
 
 ReportBand masterData()
 {
-    ReportBand b{QStringLiteral("主项数据1"), BandKind::MasterData, 38, 4, 150, 20, {}};
+    // 主项数据1
+    ReportBand b{QStringLiteral("\u4E3B\u9879\u6570\u636E1"), BandKind::MasterData, 38, 4, 150, 20, {}};
     ReportObject o;
     o.name = QStringLiteral("Memo2");
     o.x = 40; o.y = 8; o.width = 128; o.height = 18;
@@ -119,7 +121,8 @@ ReportTemplate dataReportTemplate()
     ReportTemplate t;
     t.bands.push_back(pageHeader());
     t.bands.push_back(masterData());
-    t.bands.push_back({QStringLiteral("主项脚1"), BandKind::MasterFooter, 50, 1, 0, 0, {rule("Line2", 12)}});
+    // 主项脚1
+    t.bands.push_back({QStringLiteral("\u4E3B\u9879\u811A1"), BandKind::MasterFooter, 50, 1, 0, 0, {rule("Line2", 12)}});
     return t;
 }
 

@@ -12,6 +12,24 @@ constexpr double kLinesPerPage = 20;    // (1071 - 54 - 224) / 38
 
 class BandLayoutTest : public ReportFixture {};
 
+TEST(ReportTemplateTest, holdsA4PortraitAndTheThreeBandsInPrintOrder)
+{
+    const ReportTemplate t = dataReportTemplate();
+    EXPECT_EQ(t.page.paperSizeUnits(), QSizeF(758, 1071));
+    EXPECT_EQ(t.page.toPageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 15, 10, 15));
+    EXPECT_EQ(t.passes, 2);
+    ASSERT_EQ(t.bands.size(), 3u);
+    const struct { const char* name; double height; int columns; } bands[] = {
+        {"页头1", 170, 1}, {"主项数据1", 38, 4}, {"主项脚1", 50, 1}};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(t.bands[i].name, QString::fromUtf8(bands[i].name));
+        EXPECT_EQ(t.bands[i].height, bands[i].height);
+        EXPECT_EQ(t.bands[i].columns, bands[i].columns);
+    }
+    EXPECT_EQ(t.bands[0].objects[0].font.family, QString::fromUtf8("黑体"));
+    EXPECT_EQ(t.bands[0].objects[2].font.family, QString::fromUtf8("宋体"));
+}
+
 TEST_F(BandLayoutTest, emptyGroupPrintsTheHeaderAndRuleWithoutAskingForData)
 {
     fill(0);
