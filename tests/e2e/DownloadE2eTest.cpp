@@ -68,11 +68,21 @@ TEST_F(DownloadE2e, twoFilesLandInTheirSlots)
     EXPECT_EQ(sim.count(received('Y')), 2);
 }
 
+TEST_F(DownloadE2e, fullFramesOfSixtyTwoReadingsArriveWhole)
+{
+    startAndConnect({"--files", "100,62"});
+    ASSERT_TRUE(download());
+    expectFiles({100, 62});
+    EXPECT_EQ(sim.count(received('Y')), 3);
+}
+
 TEST_F(DownloadE2e, aFileOverSeveralFramesKeepsItsLastReadingInTheHundredthPlace)
 {
-    startAndConnect({"--files", "0,130"});
+    startAndConnect({"--files", "0,130"});   // 62 + 62 + 6 readings
     ASSERT_TRUE(download());
-    EXPECT_EQ(rig.files[2].Count, 100);
+    ASSERT_EQ(rig.files[2].Count, 100);
+    for (int i = 1; i < 100; ++i)
+        ASSERT_FLOAT_EQ(rig.files[2].Values[i], sim::GaugeModel::storedReading(1, i - 1) / 10.0f) << i;
     EXPECT_FLOAT_EQ(rig.files[2].Values[100], sim::GaugeModel::storedReading(1, 129) / 10.0f);
     EXPECT_EQ(sim.count(received('Y')), 3);
 }

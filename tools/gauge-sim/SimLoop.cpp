@@ -1,5 +1,7 @@
 #include "SimLoop.h"
 
+#include "GaugeFrame.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -48,20 +50,15 @@ void SimLoop::log(const char* prefix, std::string_view bytes) const
 
 void SimLoop::sendFrame(const TFrameRec& frame)
 {
-    uint8_t buffer[kFrameBufferSize];
-    const uint8_t len = EncodeFrame(frame, buffer);
-    std::string bytes(reinterpret_cast<const char*>(buffer), len);
+    std::string bytes = encodeGaugeFrame(frame);
     switch (faults_.next()) {
     case ReplyFate::Drop:
         log("-> (dropped) ", bytes);
         return;
-    case ReplyFate::Corrupt: {
-        uint8_t sum = 0;
-        HexToByte(&bytes[len - 4], sum);
-        ByteToHex(uint8_t(sum + 1), &bytes[len - 4]);
+    case ReplyFate::Corrupt:
+        bytes = withWrongChecksum(std::move(bytes));
         log("-> (corrupted) ", bytes);
         break;
-    }
     case ReplyFate::Send:
         log("-> ", bytes);
         break;

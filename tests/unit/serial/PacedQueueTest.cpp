@@ -1,6 +1,7 @@
 // gauge-sim's line pacing and reply faults, which the speed figure and the
 // retry tests rely on.
 
+#include "GaugeFrame.h"
 #include "PacedQueue.h"
 #include "ReplyFaults.h"
 
@@ -60,6 +61,24 @@ TEST(ReplyFaults, shouldNumberFramesFromOneAndApplyEachFaultOnce)
         for (size_t n = 0; n < cases[i].fates.size(); ++n)
             EXPECT_EQ(faults.next(), cases[i].fates[n]) << "case " << i << " frame " << n + 1;
     }
+}
+
+TEST(GaugeFrame, shouldCarrySixtyTwoReadingsTheProgramCanDecode)
+{
+    quorvel::TFrameRec frame;
+    frame.Addr = 5;
+    frame.Cmd = 'D';
+    for (int i = 0; i < 130; ++i)
+        frame.Payload.push_back(uint8_t(i));
+    const std::string bytes = encodeGaugeFrame(frame);   // 124 of the 130 bytes
+    ASSERT_EQ(bytes.size(), 258u);
+    quorvel::TFrameRec decoded;
+    ASSERT_TRUE(quorvel::DecodeFrame(std::string_view(bytes).substr(1, bytes.size() - 3), decoded));
+    EXPECT_EQ(decoded.PayloadLen, 124);
+    EXPECT_EQ(decoded.Addr, 5);
+    EXPECT_EQ(decoded.Payload[123], 123);
+    EXPECT_EQ(encodeGaugeFrame(quorvel::TFrameRec{0, 0, 'H', {}, 0}), ":0700H4f\r\n");
+    EXPECT_EQ(withWrongChecksum(":0700H4f\r\n"), ":0700H50\r\n");
 }
 
 } // namespace
