@@ -1,9 +1,110 @@
-#include <QCoreApplication>
+// Start-up: the command line, the one-instance guard, then the main window
+// (which makes the connecting notice) and the message loop.
+
+#include "app/AppOptions.h"
+#include "app/RunState.h"
+#include "app/SingleInstance.h"
+#include "app/TfrmMain.h"
+#include "platform/serial/PortList.h"
+#include "platform/serial/SerialComPort.h"
+#include "platform/widgets/QtMessages.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 #include <cstdio>
+#include <memory>
+
+using namespace quorvel;
+
+namespace {
+
+// Long enough for the banner to have scrolled its greeting into view.
+constexpr int kScreenshotDelayMs = 7000;
+
+bool parseCommandLine(QApplication& app, AppOptions* options)
+{
+    QCommandLineParser parser;
+    addAppOptions(parser);
+    parser.process(app);   // --help and --version end here
+    QString error;
+    if (!readAppOptions(parser, options, &error)) {
+        std::fprintf(stderr, "quorvel: %s\n", qPrintable(error));
+        return false;
+    }
+    return true;
+}
+
+void scheduleScreenshot(TfrmMain& window, const QString& file)
+{
+    QTimer::singleShot(kScreenshotDelayMs, &window, [&window, file] {
+        const bool saved = window.grab().save(file);
+        if (!saved)
+            std::fprintf(stderr, "quorvel: could not write the screenshot to %s\n", qPrintable(file));
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+}
+
+// --help and --version answer without a display.
+bool wantsTextOnly(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "-h" || a == "--help" || a == "-?" || a == "--help-all" || a == "-v" || a == "--version")
+            return true;
+    }
+    return false;
+}
+
+void setApplicationNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    std::puts("Quorvel: only the core is built so far (no main window yet).");
-    return 0;
+    if (wantsTextOnly(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        setApplicationNames();
+        QCommandLineParser parser;
+        addAppOptions(parser);
+        parser.process(core);   // prints and ends the program
+        return 0;
+    }
+    QApplication app(argc, argv);
+    setApplicationNames();
+
+    AppOptions options;
+    if (!parseCommandLine(app, &options))
+        return 2;
+
+    // Before any port or database is touched: a running copy comes to the front instead.
+    SingleInstance guard(options.instanceName.isEmpty() ? SingleInstance::defaultName() : options.instanceName);
+    if (!guard.start())
+        return 0;
+
+    auto state = std::make_unique<RunState>();
+    SerialComPort port;
+    QtMessages messages;
+    const QStringList extraPorts = options.ports;
+    TfrmMain frmMain(*state, port, messages, [extraPorts] { return availablePorts(extraPorts); });
+    messages.setParentWidget(&frmMain);
+
+    QObject::connect(&port, &SerialComPort::receiveActivity, &frmMain, &TfrmMain::setReceiveLamp);
+    QObject::connect(&port, &SerialComPort::transmitActivity, &frmMain, &TfrmMain::setTransmitLamp);
+    QObject::connect(&guard, &SingleInstance::activationRequested, &frmMain, [&frmMain] {
+        std::fprintf(stderr, "quorvel: activated by a second start\n");
+        frmMain.activateFromSecondStart();
+    });
+
+    // The records data module is made here from options.databaseUrl and
+    // options.initDatabase / initDatabaseFile; it opens no database yet.
+
+    frmMain.show();
+    if (!options.screenshotFile.isEmpty())
+        scheduleScreenshot(frmMain, options.screenshotFile);
+    return app.exec();
 }

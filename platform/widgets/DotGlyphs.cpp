@@ -18,7 +18,6 @@ QFont samplingFont()
                    QStringLiteral("Courier New")});
     f.setStyleHint(QFont::Monospace);
     f.setPixelSize(kDotRows * kScale);
-    f.setBold(true);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
