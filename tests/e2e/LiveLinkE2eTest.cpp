@@ -42,6 +42,21 @@ TEST_F(LiveLinkE2e, connectsAndShowsTheConnectedState)
     EXPECT_EQ(sim.count(received('H')), 1);
 }
 
+TEST_F(LiveLinkE2e, lampsLightWhileBytesMoveAndGoOutAfterwards)
+{
+    std::vector<bool> tx, rx;
+    QObject::connect(&rig.port, &SerialComPort::transmitActivity, [&](bool lit) { tx.push_back(lit); });
+    QObject::connect(&rig.port, &SerialComPort::receiveActivity, [&](bool lit) { rx.push_back(lit); });
+    startSim({});
+    QElapsedTimer clock;
+    clock.start();
+    connectToSim();
+    ASSERT_TRUE(waitUntil([&] { return tx.size() == 2 && rx.size() == 2; }, 2000));
+    EXPECT_GE(clock.elapsed(), SerialComPort::kLampHoldMs);   // held long enough to be seen
+    EXPECT_EQ(tx, (std::vector<bool>{true, false}));
+    EXPECT_EQ(rx, (std::vector<bool>{true, false}));
+}
+
 TEST_F(LiveLinkE2e, liveReadingsArriveInOrderAndStopWritesZ)
 {
     startSim({"--readings", "12.3,45.6,78.9", "--interval", "40"});
