@@ -38,6 +38,13 @@ void SwitchLedButton::turnOver()
 
 void SwitchLedButton::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_inDoubleClick && event->button() == Qt::LeftButton) {
+        // The release that ends a double click is not another click.
+        m_inDoubleClick = false;
+        setDown(false);
+        event->accept();
+        return;
+    }
     const bool clicking = event->button() == Qt::LeftButton && isDown() && hitButton(event->position().toPoint());
     QPointer<SwitchLedButton> self(this);
     QAbstractButton::mouseReleaseEvent(event);   // emits clicked(); handlers may run nested loops
@@ -47,11 +54,12 @@ void SwitchLedButton::mouseReleaseEvent(QMouseEvent* event)
 
 void SwitchLedButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // The second press of a double click is a double click, not another click.
+    // The second press of a double click counts as the double click alone.
     if (event->button() != Qt::LeftButton || !isEnabled()) {
         event->ignore();
         return;
     }
+    m_inDoubleClick = true;
     QPointer<SwitchLedButton> self(this);
     emit doubleClicked();
     if (self)

@@ -39,6 +39,7 @@ private:
     QRect lampRect() const;
 
     bool m_active = false;
+    bool m_inDoubleClick = false;
 };
 
 } // namespace quorvel
