@@ -1,5 +1,5 @@
 // Downloading the gauge's stored files over a pseudo-terminal. The reply
-// timer runs on 20 ms ticks here, so a time-out takes 1.8 s, not 5 s.
+// timer runs on 30 ms ticks here, so a time-out takes 2.7 s, not 5 s.
 
 #include "GaugeModel.h"
 #include "GaugeSimProcess.h"
@@ -13,7 +13,7 @@ using namespace quorvel::test;
 
 namespace {
 
-constexpr int kTickMs = 20;
+constexpr int kTickMs = 30;
 constexpr int kDownloadMs = 15000;
 
 class DownloadE2e : public ::testing::Test {
