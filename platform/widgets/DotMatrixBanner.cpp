@@ -9,7 +9,7 @@ namespace quorvel {
 
 namespace {
 const QColor kLitDot(0x00, 0xFF, 0x00);
-const QColor kUnlitDot(0x00, 0x60, 0x00);
+const QColor kUnlitDot(0x00, 0x40, 0x00);
 constexpr int kGapColumns = 1;   // dark columns between two cells
 } // namespace
 
@@ -82,7 +82,7 @@ void DotMatrixBanner::paintCell(QPainter& p, const QRectF& cell, QChar c)
     const DotGlyph& g = dotGlyph(c);
     const qreal pitchX = cell.width() / (kDotColumns + kGapColumns);
     const qreal pitchY = cell.height() / kDotRows;
-    const qreal dotW = qMax(1.0, pitchX * 0.8), dotH = qMax(1.0, pitchY * 0.75);
+    const qreal dotW = qMax(1.0, pitchX * 0.7), dotH = qMax(1.0, pitchY * 0.7);
     for (int row = 0; row < kDotRows; ++row)
         for (int col = 0; col < kDotColumns; ++col) {
             const QRectF dot(cell.left() + col * pitchX, cell.top() + row * pitchY, dotW, dotH);
