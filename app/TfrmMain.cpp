@@ -4,6 +4,11 @@
 #include "link/LinkTexts.h"
 #include "link/ui/TfrmComTest.h"
 #include "link/ui/TfrmFiles.h"
+#include "measure/ui/ClearCommand.h"
+#include "measure/ui/LimitCommand.h"
+#include "measure/ui/WorkspaceDisplay.h"
+#include "report/ui/PrintCurrentGroup.h"
+#include "platform/widgets/BevelPanel.h"
 #include "platform/widgets/DotMatrixBanner.h"
 #include "platform/widgets/Fonts.h"
 #include "platform/widgets/StatusLight.h"
@@ -22,6 +27,8 @@ TfrmMain::TfrmMain(RunState& state, ComPort& port, Messages& messages, PortProvi
 {
     setUpWindow();
     m_w = buildMainWidgets(this);
+    // The statistics displays sit in window coordinates, under the buttons.
+    m_display = new WorkspaceDisplay(m_state.CurData, m_state.Limits, m_w.LMDSimplePanel1, m_w.panData, this, this);
     m_link = std::make_unique<LinkMachine>(m_state.Link, m_state.FileSlots, port, *this, messages);
     connectButtons();
     FormCreate();
@@ -73,9 +80,8 @@ void TfrmMain::InitState()
 {
     ResetData(m_state.CurData);
     m_state.Limits = TLimits{};
-    // The reading column, its index labels and the statistics start at zero
-    // and empty once the workspace display is in place (showAll of an empty group).
-    showAll();
+    // Slots at 0, index labels empty, statistics at 0, the chart bare.
+    m_display->ClearDisplay();
     setStatusText(0, texts::kNoConnect);
 }
 
@@ -239,25 +245,28 @@ void TfrmMain::liveReading(const TFrameRec& frame)
     showLatest();
 }
 
-// ---- hooks for the other commands -----------------------------------------
+// ---- the workspace display and the other commands ------------------------
 
-// Workspace display: WorkspaceDisplay(CurData, Limits, LMDSimplePanel1, panData, this).ShowLatest().
-void TfrmMain::showLatest() {}
-
-// Workspace display: ShowAll() redraws the column, the chart and the statistics.
-void TfrmMain::showAll() {}
-
-// CLEAR: its lamp is lit while its question is open (clearCommand does the asking).
-void TfrmMain::btnClearClick()
+void TfrmMain::showLatest()
 {
-    button(Button::Clear)->setActive(true);
-    button(Button::Clear)->setActive(false);
+    m_display->ShowLatest();
 }
 
-// LIMIT: once the limit dialog has closed, the lamp shows whether marking is on.
+void TfrmMain::showAll()
+{
+    m_display->ShowAll();
+}
+
+void TfrmMain::btnClearClick()
+{
+    clearCommand(m_state.CurData, *m_display, m_messages,
+                 [this](bool on) { button(Button::Clear)->setActive(on); });
+}
+
 void TfrmMain::btnLimitClick()
 {
-    button(Button::Limit)->setActive(m_state.Limits.LimitOn);
+    limitCommand(this, m_state.Limits, *m_display, m_messages,
+                 [this](bool on) { button(Button::Limit)->setActive(on); });
 }
 
 // SAVE: the lamp is lit while the save dialog is open.
@@ -274,7 +283,9 @@ void TfrmMain::btnDbClick()
     button(Button::Db)->setActive(false);
 }
 
-// PRINT: the preview of the current group.
-void TfrmMain::btnPrintClick() {}
+void TfrmMain::btnPrintClick()
+{
+    printCurrentGroup(this, m_state.CurData, windowTitle());
+}
 
 } // namespace quorvel

@@ -21,6 +21,7 @@ class ComPort;
 class Messages;
 class SwitchLedButton;
 class TfrmComTest;
+class WorkspaceDisplay;
 
 class TfrmMain : public QWidget, public LinkView {
     Q_OBJECT
@@ -74,9 +75,7 @@ private:
     void centreOnScreen();
     void rememberPortNumber(const QString& portName);
 
-    // Hooks for the workspace display, the limit dialog and the records and
-    // report commands: until those are wired they only keep their buttons'
-    // lamps as the window's table of button states says.
+    // The workspace display and the commands of the other layers.
     void showLatest();
     void showAll();
     void btnClearClick();
@@ -91,6 +90,7 @@ private:
     MainWidgets m_w;
     std::unique_ptr<LinkMachine> m_link;
     TfrmComTest* m_frmComTest = nullptr;
+    WorkspaceDisplay* m_display = nullptr;   // column, chart and statistics
     bool m_centred = false;
 };
 
