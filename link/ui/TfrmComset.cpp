@@ -1,5 +1,6 @@
 #include "link/ui/TfrmComset.h"
 
+#include "link/ui/ChoiceDialogLayout.h"
 #include "platform/Messages.h"
 #include "platform/widgets/Fonts.h"
 
@@ -21,25 +22,12 @@ TfrmComset::TfrmComset(PortProvider ports, Messages& messages, QWidget* parent)
 
 void TfrmComset::buildLayout()
 {
-    setFixedSize(226, 112);
-    m_label = new QLabel(QStringLiteral("Please Select the Port:"), this);
-    m_label->setObjectName(QStringLiteral("Label1"));
-    m_label->setGeometry(16, 12, 194, 16);
-
-    m_cbComsel = new QComboBox(this);   // not editable: choose only
-    m_cbComsel->setObjectName(QStringLiteral("cbComsel"));
-    m_cbComsel->setGeometry(16, 34, 194, 22);
-
-    m_btnOK = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOK->setObjectName(QStringLiteral("btnOK"));
-    m_btnOK->setGeometry(30, 72, 75, 25);
-    m_btnOK->setDefault(true);
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    m_btnCancel->setGeometry(121, 72, 75, 25);
-
-    setTabOrder(m_cbComsel, m_btnOK);
-    setTabOrder(m_btnOK, m_btnCancel);
+    const ChoiceDialogWidgets w =
+        buildChoiceDialog(this, QStringLiteral("Please Select the Port:"), QStringLiteral("cbComsel"));
+    m_label = w.label;
+    m_cbComsel = w.list;
+    m_btnOK = w.btnOK;
+    m_btnCancel = w.btnCancel;
     connect(m_btnOK, &QPushButton::clicked, this, &TfrmComset::btnOKClick);
     connect(m_btnCancel, &QPushButton::clicked, this, &TfrmComset::btnCancelClick);
 }

@@ -1,5 +1,6 @@
 #include "link/ui/TfrmFiles.h"
 
+#include "link/ui/ChoiceDialogLayout.h"
 #include "platform/widgets/Fonts.h"
 
 #include <QComboBox>
@@ -22,26 +23,12 @@ TfrmFiles::TfrmFiles(const TFileSlots& files, TDataRec& curData, QWidget* parent
 
 void TfrmFiles::buildLayout()
 {
-    setFixedSize(226, 112);
-    auto* label = new QLabel(QStringLiteral("Select File\uFF1A"), this);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setFont(fonts::windowDefault());   // the full-width colon wants a CJK face
-    label->setGeometry(16, 12, 194, 16);
-
-    m_cbFiles = new QComboBox(this);   // not editable: choose only
-    m_cbFiles->setObjectName(QStringLiteral("cbFiles"));
-    m_cbFiles->setGeometry(16, 34, 194, 22);
-
-    m_btnOK = new QPushButton(QStringLiteral("OK"), this);
-    m_btnOK->setObjectName(QStringLiteral("btnOK"));
-    m_btnOK->setGeometry(30, 72, 75, 25);
-    m_btnOK->setDefault(true);
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    m_btnCancel->setGeometry(121, 72, 75, 25);
-
-    setTabOrder(m_cbFiles, m_btnOK);
-    setTabOrder(m_btnOK, m_btnCancel);
+    const ChoiceDialogWidgets w =
+        buildChoiceDialog(this, QStringLiteral("Select File\uFF1A"), QStringLiteral("cbFiles"));
+    w.label->setFont(fonts::windowDefault());   // the full-width colon wants a CJK face
+    m_cbFiles = w.list;
+    m_btnOK = w.btnOK;
+    m_btnCancel = w.btnCancel;
     connect(m_btnOK, &QPushButton::clicked, this, &TfrmFiles::btnOKClick);
     connect(m_btnCancel, &QPushButton::clicked, this, &TfrmFiles::btnCancelClick);
 }
