@@ -7,6 +7,7 @@
 #include "measure/ui/ClearCommand.h"
 #include "measure/ui/LimitCommand.h"
 #include "measure/ui/WorkspaceDisplay.h"
+#include "records/ui/RecordsCommands.h"
 #include "report/ui/PrintCurrentGroup.h"
 #include "platform/widgets/BevelPanel.h"
 #include "platform/widgets/DotMatrixBanner.h"
@@ -269,10 +270,11 @@ void TfrmMain::btnLimitClick()
                  [this](bool on) { button(Button::Limit)->setActive(on); });
 }
 
-// SAVE: the lamp is lit while the save dialog is open.
+// SAVE: the lamp is lit while the save dialog is open; nothing is redrawn.
 void TfrmMain::btnSaveClick()
 {
     button(Button::Save)->setActive(true);
+    runSaveDialog(this, m_state.CurData, m_db, m_messages);
     button(Button::Save)->setActive(false);
 }
 
@@ -280,7 +282,13 @@ void TfrmMain::btnSaveClick()
 void TfrmMain::btnDbClick()
 {
     button(Button::Db)->setActive(true);
+    const bool loaded = runDbDialog(this, m_state.CurData, m_db, m_messages);
     button(Button::Db)->setActive(false);
+    if (!loaded)
+        return;
+    m_state.CurData.Source = 2;
+    setButtonEnabled(Button::Print, true);
+    showAll();
 }
 
 void TfrmMain::btnPrintClick()

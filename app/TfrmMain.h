@@ -8,6 +8,7 @@
 #include "link/LinkMachine.h"
 #include "link/LinkView.h"
 #include "link/ui/TfrmComset.h"
+#include "records/DatabaseConfig.h"
 
 #include <QWidget>
 #include <memory>
@@ -35,6 +36,9 @@ public:
     SwitchLedButton* button(Button b) const { return m_w.button(b); }
     QString statusText(int panel) const;
     TfrmComTest* connectingNotice() const { return m_frmComTest; }
+
+    // Where SAVE and LOAD keep their groups (the default file until set).
+    void setDatabase(const DatabaseConfig& db) { m_db = db; }
 
     // A later start of the program asked for this window: restore it when
     // minimised, then raise and activate it.
@@ -92,6 +96,7 @@ private:
     TfrmComTest* m_frmComTest = nullptr;
     WorkspaceDisplay* m_display = nullptr;   // column, chart and statistics
     bool m_centred = false;
+    DatabaseConfig m_db;
 };
 
 } // namespace quorvel

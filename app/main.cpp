@@ -8,12 +8,14 @@
 #include "platform/serial/PortList.h"
 #include "platform/serial/SerialComPort.h"
 #include "platform/widgets/QtMessages.h"
+#include "records/DatabaseInit.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 using namespace quorvel;
 
@@ -56,6 +58,34 @@ bool wantsTextOnly(int argc, char** argv)
     return false;
 }
 
+// --database / QUORVEL_DATABASE, and the FILE of --init-database when given.
+bool readDatabaseOptions(const AppOptions& options, std::optional<DatabaseConfig>* db)
+{
+    QString error;
+    *db = options.initDatabase && !options.initDatabaseFile.isEmpty()
+        ? DatabaseConfig::fromUrl(options.initDatabaseFile, &error)
+        : DatabaseConfig::fromOptions(options.databaseUrl, &error);
+    if (!*db)
+        std::fprintf(stderr, "quorvel: %s\n", qPrintable(error));
+    return db->has_value();
+}
+
+int runInitDatabase(const DatabaseConfig& db)
+{
+    QString message;
+    const int rc = initDatabase(db, &message);
+    std::fprintf(rc == 0 ? stdout : stderr, "%s\n", qPrintable(message));
+    return rc;
+}
+
+bool wantsInitDatabase(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]) == "--init-database")
+            return true;
+    return false;
+}
+
 void setApplicationNames()
 {
     QCoreApplication::setApplicationName(QStringLiteral("quorvel"));
@@ -74,12 +104,21 @@ int main(int argc, char** argv)
         parser.process(core);   // prints and ends the program
         return 0;
     }
+    // Making a database needs no window: let it run where there is no display.
+    if (wantsInitDatabase(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setApplicationNames();
 
     AppOptions options;
     if (!parseCommandLine(app, &options))
         return 2;
+
+    std::optional<DatabaseConfig> db;
+    if (!readDatabaseOptions(options, &db))
+        return 2;
+    if (options.initDatabase)
+        return runInitDatabase(*db);
 
     // Before any port or database is touched: a running copy comes to the front instead.
     SingleInstance guard(options.instanceName.isEmpty() ? SingleInstance::defaultName() : options.instanceName);
@@ -100,8 +139,7 @@ int main(int argc, char** argv)
         frmMain.activateFromSecondStart();
     });
 
-    // The records data module is made here from options.databaseUrl and
-    // options.initDatabase / initDatabaseFile; it opens no database yet.
+    frmMain.setDatabase(*db);   // opened only when SAVE or LOAD needs it
 
     frmMain.show();
     if (!options.screenshotFile.isEmpty())

@@ -15,6 +15,11 @@ done
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 
+# The records database: make an empty one on first use of the default file.
+if [ -z "${QUORVEL_DATABASE:-}" ] && [[ " ${args[*]:-} " != *" --database"* ]] && [ ! -e Qr.mdb ]; then
+  "$build/app/quorvel" --init-database Qr.mdb
+fi
+
 if [ "$demo" -eq 0 ]; then
   exec "$build/app/quorvel" "${args[@]}"
 fi
