@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 namespace quorvel {
@@ -258,16 +259,27 @@ void TfrmMain::showAll()
     m_display->ShowAll();
 }
 
+// A lit button turns its lamp over once its click handlers have returned.
+// For the buttons whose lamp tells something after their dialog (marking on,
+// no dialog open), the lamp is set again after that turn-over so it tells the truth.
+void TfrmMain::settleLamp(Button b, bool lit)
+{
+    button(b)->setActive(lit);
+    QTimer::singleShot(0, this, [this, b, lit] { button(b)->setActive(lit); });
+}
+
 void TfrmMain::btnClearClick()
 {
     clearCommand(m_state.CurData, *m_display, m_messages,
                  [this](bool on) { button(Button::Clear)->setActive(on); });
+    settleLamp(Button::Clear, false);
 }
 
 void TfrmMain::btnLimitClick()
 {
     limitCommand(this, m_state.Limits, *m_display, m_messages,
                  [this](bool on) { button(Button::Limit)->setActive(on); });
+    settleLamp(Button::Limit, m_state.Limits.LimitOn);
 }
 
 // SAVE: the lamp is lit while the save dialog is open; nothing is redrawn.
@@ -275,7 +287,7 @@ void TfrmMain::btnSaveClick()
 {
     button(Button::Save)->setActive(true);
     runSaveDialog(this, m_state.CurData, m_db, m_messages);
-    button(Button::Save)->setActive(false);
+    settleLamp(Button::Save, false);
 }
 
 // LOAD: the lamp is lit while the dialog is open; a loaded group enables PRINT.
@@ -283,7 +295,7 @@ void TfrmMain::btnDbClick()
 {
     button(Button::Db)->setActive(true);
     const bool loaded = runDbDialog(this, m_state.CurData, m_db, m_messages);
-    button(Button::Db)->setActive(false);
+    settleLamp(Button::Db, false);
     if (!loaded)
         return;
     m_state.CurData.Source = 2;

@@ -78,6 +78,7 @@ private:
     void FormClose();
     void centreOnScreen();
     void rememberPortNumber(const QString& portName);
+    void settleLamp(Button b, bool lit);
 
     // The workspace display and the commands of the other layers.
     void showLatest();

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include "app/TfrmMain.h"
 
 #include "FakeComPort.h"
@@ -251,3 +252,16 @@ TEST_F(MainWindowTest, lampsFollowThePortsActivity)
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, clearAsksAndLeavesItsLampOutAfterTheButtonsOwnTurnOver)
+{
+    for (bool yes : {false, true}) {
+        state->CurData.Count = 3;
+        messages.answers = {yes};
+        click(Button::Clear);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(messages.shown.back().caption, QStringLiteral("Data Delete"));
+        EXPECT_EQ(state->CurData.Count, yes ? 0 : 3);
+        EXPECT_FALSE(button(Button::Clear)->isActive()) << yes;
+    }
+}
