@@ -41,7 +41,7 @@ QString DatabaseConfig::resolvedFile() const
 QString DatabaseConfig::describe() const
 {
     if (!isPostgres())
-        return resolvedFile();
+        return QStringLiteral("file \"%1\"").arg(resolvedFile());
     return QStringLiteral("database \"%1\" on %2").arg(name, host.isEmpty() ? QStringLiteral("localhost") : host);
 }
 

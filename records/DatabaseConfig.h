@@ -27,7 +27,7 @@ struct DatabaseConfig {
     bool isPostgres() const { return engine == Engine::PostgreSQL; }
     // The file's absolute path now (SQLite only).
     QString resolvedFile() const;
-    // For messages: the file's path or the server and database, no password.
+    // For messages, after "the records ": file "PATH" or database "NAME" on HOST; no password.
     QString describe() const;
 
     // "postgresql://USER@HOST:PORT/NAME", "postgresql://USER@/NAME?host=/dir",

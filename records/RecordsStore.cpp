@@ -71,7 +71,7 @@ bool RecordsStore::open(QString* error)
                                                    m_connectionName);
         ok = m_config.isPostgres() ? openPostgres(d, error) : openSqlite(d, error);
         if (ok && !StoreSchema::checkTables(d, m_config.isPostgres(), error)) {
-            *error = QStringLiteral("The records database %1 does not have the expected tables. %2\r\n"
+            *error = QStringLiteral("The records %1 does not have the expected tables. %2\r\n"
                                     "Use a records database made with \"quorvel --init-database\".")
                          .arg(m_config.describe(), *error);
             ok = false;
@@ -264,8 +264,10 @@ GroupRow rowFrom(const QSqlQuery& q)
     r.gid = q.value(0).toInt();
     if (const auto t = timeFromStored(q.value(1)))
         r.time = *t;
-    if (!q.value(2).isNull())
-        r.sen = q.value(2).toInt();
+    // A probe number that is not a number (SQLite lets any text in) counts as missing.
+    bool isNumber = false;
+    if (const int sen = q.value(2).toInt(&isNumber); isNumber && !q.value(2).isNull())
+        r.sen = sen;
     if (!q.value(3).isNull())
         r.rem = q.value(3).toString();
     return r;
@@ -320,11 +322,11 @@ LoadResult RecordsStore::loadGroup(int gid, TDataRec& cur, QString* message)
         return LoadResult::Failed;
     QString missing;
     if (!row.sen.isValid() || row.sen.toInt() < 0 || row.sen.toInt() > 255)
-        missing = QStringLiteral("a probe type (\u63a2\u5934)");
+        missing = QStringLiteral("probe type (\u63a2\u5934)");
     else if (!row.rem.isValid())
-        missing = QStringLiteral("a comment (\u5907\u6ce8)");
+        missing = QStringLiteral("comment (\u5907\u6ce8)");
     else if (!row.time.isValid())
-        missing = QStringLiteral("a valid date-time (\u65f6\u95f4)");
+        missing = QStringLiteral("valid date-time (\u65f6\u95f4)");
     if (!missing.isEmpty()) {
         *message = QStringLiteral("The group %1 has no %2, so it was not loaded.\r\n"
                                   "Give it one with \"Modify Parameters\" and load it again.").arg(gid).arg(missing);

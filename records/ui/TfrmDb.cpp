@@ -182,6 +182,12 @@ bool TfrmDb::eventFilter(QObject* watched, QEvent* event)
             btnDelClick();   // the same question as the button: no silent deletes
             return true;
         }
+        // Enter on a row loads it, as a double-click does.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            LoadGroup();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -20,6 +20,7 @@ void fillProbeBox(QComboBox* box, int selected)
     for (int n = 1; n <= probeNames().size(); ++n)
         box->addItem(probeName(n), n);
     box->setCurrentIndex(box->findData(selected));
+    box->setMaxVisibleItems(8);
 }
 
 TfrmSave::TfrmSave(TDataRec& curData, DatabaseConfig db, Messages& messages, QWidget* parent)

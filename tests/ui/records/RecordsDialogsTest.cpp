@@ -219,16 +219,24 @@ TEST_F(RecordsDialogsTest, aFailedOpenShouldShowTheErrorAndLeaveOnlyQuit)
     EXPECT_TRUE(dlg.btnClose->isEnabled());
 }
 
-TEST_F(RecordsDialogsTest, loadShouldCopyTheSelectedGroupAndEndWithResultOne)
+TEST_F(RecordsDialogsTest, loadButtonAndEnterShouldCopyTheSelectedGroupAndEndWithResultOne)
 {
     saveGroups(2);
-    TfrmDb dlg(cur, scratch.config(), messages);
-    dlg.gdGroup->selectRow(1);
-    QTest::mouseClick(dlg.btnLoad, Qt::LeftButton);
-    EXPECT_EQ(dlg.result(), TfrmDb::Loaded);
-    EXPECT_EQ(cur.Count, 3);
-    EXPECT_EQ(cur.Rem, QStringLiteral("g2"));
-    EXPECT_FLOAT_EQ(cur.Data[2], 45.6f);
+    const std::function<void(TfrmDb&)> ways[] = {
+        [](TfrmDb& d) { QTest::mouseClick(d.btnLoad, Qt::LeftButton); },
+        [](TfrmDb& d) { QTest::keyClick(d.gdGroup, Qt::Key_Return); },
+    };
+    for (const auto& loadWith : ways) {
+        cur.Count = 0;
+        cur.Rem.clear();
+        TfrmDb dlg(cur, scratch.config(), messages);
+        dlg.gdGroup->selectRow(1);
+        loadWith(dlg);
+        EXPECT_EQ(dlg.result(), TfrmDb::Loaded);
+        EXPECT_EQ(cur.Count, 3);
+        EXPECT_EQ(cur.Rem, QStringLiteral("g2"));
+        EXPECT_FLOAT_EQ(cur.Data[2], 45.6f);
+    }
 }
 
 // Acts on the modify dialog once it runs modally, from inside its event loop.

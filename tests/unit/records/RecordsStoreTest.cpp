@@ -4,6 +4,7 @@
 #include "StoreTestSupport.h"
 
 #include "platform/DateTimeText.h"
+#include "records/DatabaseInit.h"
 #include "records/RecordsStore.h"
 
 #include <QLocale>
@@ -176,11 +177,17 @@ TEST_P(RecordsStoreTest, shouldLoadTheModifiedParametersAndKeepTheReadings)
 TEST_P(RecordsStoreTest, shouldChangeNothingWhenAGroupHasAMissingValue)
 {
     const int gid = save({1.0f, 2.0f});
-    const struct { const char* column; const char* label; } cases[] = {
-        {"Sen", "\u63a2\u5934"}, {"Time", "\u65f6\u95f4"},
+    const struct { const char* column; const char* value; const char* label; bool anyEngine; } cases[] = {
+        {"Sen", "NULL", "\u63a2\u5934", true},
+        {"Time", "NULL", "\u65f6\u95f4", true},
+        // Only SQLite lets text into a number or date-time column.
+        {"Sen", "'KB'", "\u63a2\u5934", false},
+        {"Time", "'yesterday'", "\u65f6\u95f4", false},
     };
     for (const auto& c : cases) {
-        peek(QStringLiteral("UPDATE \"group\" SET \"%1\" = NULL").arg(QLatin1String(c.column)));
+        if (!c.anyEngine && GetParam() != Engine::SQLite)
+            continue;
+        peek(QStringLiteral("UPDATE \"group\" SET \"%1\" = %2").arg(QLatin1String(c.column), QLatin1String(c.value)));
         TDataRec cur;
         cur.Count = 7;
         cur.Sensor = 3;
@@ -197,6 +204,24 @@ TEST_P(RecordsStoreTest, shouldChangeNothingWhenAGroupHasAMissingValue)
     TDataRec cur;
     QString why;
     EXPECT_EQ(store->loadGroup(gid + 5, cur, &why), LoadResult::Failed);
+}
+
+TEST_P(RecordsStoreTest, shouldNameAColumnOfTheWrongKindByItsLabel)
+{
+    store->close();
+    QString why;
+    for (const char* sql : {"DROP TABLE \"data\"", "DROP TABLE \"group\"",
+                            "CREATE TABLE \"group\" (\"GID\" INTEGER PRIMARY KEY, \"Time\" TIMESTAMP, \"Sen\" TEXT, "
+                            "\"Rem\" VARCHAR(50))",
+                            "CREATE TABLE \"data\" (\"GID\" INTEGER, \"DID\" INTEGER, \"Data\" DOUBLE PRECISION)"})
+        ASSERT_TRUE(rawSql(scratch.config(), QString::fromLatin1(sql), &why)) << sql << ": " << why.toStdString();
+
+    EXPECT_FALSE(store->open(&why));
+    EXPECT_TRUE(why.contains(QStringLiteral("\u63a2\u5934"))) << why.toStdString();
+    // --init-database leaves what is there alone and does not call it ready.
+    EXPECT_EQ(initDatabase(scratch.config(), &why), 1);
+    EXPECT_TRUE(why.contains(GetParam() == Engine::SQLite ? QStringLiteral("already exists") : QStringLiteral("\u63a2\u5934")))
+        << why.toStdString();
 }
 
 TEST_P(RecordsStoreTest, shouldLoadTheFirstReadingsOfAnOversizedGroupAndSaySo)

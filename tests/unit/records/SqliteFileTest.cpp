@@ -106,6 +106,10 @@ TEST_F(SqliteFileTest, shouldCreateAnEmptyDatabaseButNeverOverwriteOne)
     QFile f(dir.filePath(QStringLiteral("old.mdb")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("keep me"));
+
+    const DatabaseConfig nowhere = configFor(QStringLiteral("no-such-folder/Qr.mdb"));
+    EXPECT_EQ(initDatabase(nowhere, &why), 1);
+    EXPECT_TRUE(why.contains(QStringLiteral("cannot be created"))) << why.toStdString();
 }
 
 } // namespace
