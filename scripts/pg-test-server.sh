@@ -36,7 +36,8 @@ start() {
   as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
     -o "-c listen_addresses='' -k $dir -c fsync=off" start >/dev/null || {
     cat "$dir/server.log" >&2; rm -rf "$dir"; exit 1; }
-  as_owner "$bin/createdb" -h "$dir" -U "$user" quorvel_test
+  as_owner "$bin/createdb" -h "$dir" -U "$user" quorvel_test || {
+    stop "$dir"; exit 1; }
   echo "export QUORVEL_TEST_PG_DIR='$dir'"
   echo "export QUORVEL_TEST_PG_URL='postgresql://$user@/quorvel_test?host=$dir'"
 }

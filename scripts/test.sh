@@ -10,7 +10,10 @@ build="${QUORVEL_BUILD_DIR:-$root/build}"
 export QT_QPA_PLATFORM=offscreen
 
 # A throw-away PostgreSQL server, so the records tests run on both engines.
-eval "$("$root/scripts/pg-test-server.sh" start)"
+# Assigned first so that a server that fails to start stops the run (eval alone
+# would carry on, and the PostgreSQL cases would quietly skip).
+pg_env="$("$root/scripts/pg-test-server.sh" start)"
+eval "$pg_env"
 trap '"$root/scripts/pg-test-server.sh" stop "$QUORVEL_TEST_PG_DIR"' EXIT
 
 cd "$build"
