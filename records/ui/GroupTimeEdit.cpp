@@ -21,11 +21,13 @@ int GroupTimeEdit::fullYear(int year)
 QDateTime GroupTimeEdit::fullDateTime() const
 {
     const QDateTime dt = dateTime();
+    // Whole seconds, as shown: the preset "now" must not carry hidden milliseconds.
+    const QTime t(dt.time().hour(), dt.time().minute(), dt.time().second());
     const QDate d = dt.date();
     if (d.year() >= 100)
-        return dt;
+        return QDateTime(d, t);
     const QDate first(fullYear(d.year()), d.month(), 1);
-    return QDateTime(first.addDays(std::min(d.day(), first.daysInMonth()) - 1), dt.time());
+    return QDateTime(first.addDays(std::min(d.day(), first.daysInMonth()) - 1), t);
 }
 
 void GroupTimeEdit::expandShortYear()

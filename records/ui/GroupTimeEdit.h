@@ -13,7 +13,7 @@ public:
     explicit GroupTimeEdit(QWidget* parent = nullptr);
 
     static int fullYear(int year);
-    // The date-time shown, with a two-digit year already read from 1950.
+    // The date-time shown, in whole seconds, with a two-digit year already read from 1950.
     QDateTime fullDateTime() const;
 
 private:

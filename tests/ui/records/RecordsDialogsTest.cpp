@@ -6,6 +6,7 @@
 
 #include "platform/DateTimeText.h"
 #include "records/RecordsStore.h"
+#include "records/ui/ClippedTipDelegate.h"
 #include "records/ui/GroupTableModel.h"
 #include "records/ui/GroupTimeEdit.h"
 #include "records/ui/TfrmDb.h"
@@ -115,6 +116,7 @@ TEST_F(RecordsDialogsTest, saveDialogShouldCloseSilentlyOnAnEmptyGroupAndSaveAFu
     EXPECT_EQ(cur.Sensor, 7);
     ASSERT_EQ(groups().size(), 1);
     EXPECT_EQ(groups()[0].rem.toString(), QStringLiteral("o'clock"));
+    EXPECT_EQ(groups()[0].time.toDateTime().time().msec(), 0);   // the preset "now", as shown
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -160,6 +162,17 @@ TEST_F(RecordsDialogsTest, managementDialogShouldListGroupsAndStartOnTheFirstRow
     const auto* header = dlg.gdGroup->horizontalHeader();
     EXPECT_NEAR(double(header->sectionSize(1)) / header->sectionSize(0), 3.0, 0.1);
     EXPECT_GE(header->length(), 470);
+}
+
+TEST_F(RecordsDialogsTest, aCellShouldOfferItsTooltipOnlyWhenClipped)
+{
+    QStyleOptionViewItem option;
+    option.fontMetrics = QFontMetrics(QApplication::font());
+    const QString text = QStringLiteral("a comment of some length");
+    option.rect = QRect(0, 0, option.fontMetrics.horizontalAdvance(text) / 2, 20);
+    EXPECT_TRUE(ClippedTipDelegate::isClipped(option, text));
+    option.rect.setWidth(option.fontMetrics.horizontalAdvance(text) + 20);
+    EXPECT_FALSE(ClippedTipDelegate::isClipped(option, text));
 }
 
 TEST_F(RecordsDialogsTest, sensorOutsideTheListShouldShowAnEmptyCell)
