@@ -121,6 +121,9 @@ bool StoreSchema::createTables(QSqlDatabase& db, bool postgres, QString* error)
         *error = db.lastError().text();
         return false;
     }
+    // "already exists, skipping" notices would only clutter the terminal.
+    if (postgres)
+        QSqlQuery(db).exec(QStringLiteral("SET LOCAL client_min_messages = warning"));
     for (const char* statement : postgres ? kCreatePostgres : kCreateSqlite) {
         QSqlQuery q(db);
         if (!q.exec(QString::fromLatin1(statement))) {
