@@ -3,6 +3,7 @@
 #include "records/DatabaseInit.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +20,27 @@ QString pgTestUrl()
     return qEnvironmentVariable("QUORVEL_TEST_PG_URL");
 }
 
+ScratchDatabase::~ScratchDatabase()
+{
+    if (!m_ownDatabase.isEmpty())
+        rawSql(m_server, QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(m_ownDatabase));
+}
+
+bool ScratchDatabase::createOnServer(QString* why)
+{
+    const auto server = DatabaseConfig::fromUrl(pgTestUrl(), why);
+    if (!server)
+        return false;
+    m_server = m_config = *server;
+    const QString name = QStringLiteral("quorvel_t%1_%2").arg(QCoreApplication::applicationPid()).arg(rawCounter.fetchAndAddRelaxed(1));
+    if (rawSql(m_server, QStringLiteral("CREATE DATABASE \"%1\"").arg(name))) {
+        m_ownDatabase = m_config.name = name;
+        return true;
+    }
+    // A role that may not make databases: share the given one, tests one at a time.
+    return rawSql(m_config, QStringLiteral("DROP TABLE IF EXISTS \"data\", \"group\""), why).has_value();
+}
+
 bool ScratchDatabase::create(DatabaseConfig::Engine engine, QString* why)
 {
     if (engine == DatabaseConfig::Engine::PostgreSQL) {
@@ -26,11 +48,7 @@ bool ScratchDatabase::create(DatabaseConfig::Engine engine, QString* why)
             *why = QStringLiteral("QUORVEL_TEST_PG_URL is not set");
             return false;
         }
-        const auto c = DatabaseConfig::fromUrl(pgTestUrl(), why);
-        if (!c)
-            return false;
-        m_config = *c;
-        if (!rawSql(m_config, QStringLiteral("DROP TABLE IF EXISTS \"data\", \"group\""), why))
+        if (!createOnServer(why))
             return false;
     } else {
         m_config = DatabaseConfig();
