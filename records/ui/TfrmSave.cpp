@@ -1,27 +1,16 @@
 #include "records/ui/TfrmSave.h"
 
-#include "measure/ProbeTypes.h"
 #include "platform/Messages.h"
 #include "records/RecordsStore.h"
+#include "records/ui/GroupEditorsLayout.h"
 #include "records/ui/GroupTimeEdit.h"
 #include "records/ui/RecordsCommands.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace quorvel {
-
-void fillProbeBox(QComboBox* box, int selected)
-{
-    for (int n = 1; n <= probeNames().size(); ++n)
-        box->addItem(probeName(n), n);
-    box->setCurrentIndex(box->findData(selected));
-    box->setMaxVisibleItems(8);
-}
 
 TfrmSave::TfrmSave(TDataRec& curData, DatabaseConfig db, Messages& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -35,35 +24,10 @@ TfrmSave::TfrmSave(TDataRec& curData, DatabaseConfig db, Messages& messages, QWi
       m_messages(messages)
 {
     setWindowTitle(QStringLiteral("Save Data"));
-    btnQuit->setObjectName(QStringLiteral("btnQuit"));
-    edtTime->setObjectName(QStringLiteral("edtTime"));
-    edtSen->setObjectName(QStringLiteral("edtSen"));
-    edtRem->setObjectName(QStringLiteral("edtRem"));
-    btnSave->setObjectName(QStringLiteral("btnSave"));
-
     edtTime->setDateTime(QDateTime::currentDateTime());
     fillProbeBox(edtSen, curData.Sensor);
     edtRem->setMaxLength(RecordsStore::kMaxRem);
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Time:"), this), 0, 0);
-    grid->addWidget(edtTime, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Sensor:"), this), 1, 0);
-    grid->addWidget(edtSen, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Comments"), this), 2, 0);
-    grid->addWidget(edtRem, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnQuit);
-    grid->addLayout(buttons, 3, 0, 1, 2);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(btnQuit, edtTime);
-    setTabOrder(edtTime, edtSen);
-    setTabOrder(edtSen, edtRem);
-    setTabOrder(edtRem, btnSave);
-    btnQuit->setFocus();
+    layOutGroupEditors(this, {btnQuit, edtTime, edtSen, edtRem, btnSave}, QStringLiteral("Comments"), true);
 
     connect(btnQuit, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnSave, &QPushButton::clicked, this, &TfrmSave::btnSaveClick);

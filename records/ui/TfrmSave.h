@@ -35,7 +35,4 @@ private:
     Messages& m_messages;
 };
 
-// The probe names in list order, each carrying its number.
-void fillProbeBox(QComboBox* box, int selected);
-
 } // namespace quorvel

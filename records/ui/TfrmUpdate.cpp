@@ -1,14 +1,11 @@
 #include "records/ui/TfrmUpdate.h"
 
 #include "platform/Messages.h"
+#include "records/ui/GroupEditorsLayout.h"
 #include "records/ui/GroupTimeEdit.h"
 #include "records/ui/RecordsCommands.h"
-#include "records/ui/TfrmSave.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,35 +23,11 @@ TfrmUpdate::TfrmUpdate(RecordsStore& store, const GroupRow& group, Messages& mes
       m_messages(messages)
 {
     setWindowTitle(QStringLiteral("Modify Parameters"));
-    btnQuit->setObjectName(QStringLiteral("btnQuit"));
-    edtTime->setObjectName(QStringLiteral("edtTime"));
-    edtSen->setObjectName(QStringLiteral("edtSen"));
-    edtRem->setObjectName(QStringLiteral("edtRem"));
-    btnSave->setObjectName(QStringLiteral("btnSave"));
-
     edtTime->setDateTime(group.time.isValid() ? group.time.toDateTime() : QDateTime::currentDateTime());
     fillProbeBox(edtSen, group.sen.isValid() ? group.sen.toInt() : 0);
     edtRem->setMaxLength(RecordsStore::kMaxRem);
     edtRem->setText(group.rem.toString());
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Time:"), this), 0, 0);
-    grid->addWidget(edtTime, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Sensor:"), this), 1, 0);
-    grid->addWidget(edtSen, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Comments:"), this), 2, 0);
-    grid->addWidget(edtRem, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnQuit);
-    grid->addLayout(buttons, 3, 0, 1, 2);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(btnQuit, edtTime);
-    setTabOrder(edtTime, edtSen);
-    setTabOrder(edtSen, edtRem);
-    setTabOrder(edtRem, btnSave);
-    btnQuit->setFocus();
+    layOutGroupEditors(this, {btnQuit, edtTime, edtSen, edtRem, btnSave}, QStringLiteral("Comments:"), false);
 
     connect(btnQuit, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnSave, &QPushButton::clicked, this, &TfrmUpdate::btnSaveClick);
